@@ -7,7 +7,7 @@
 
 struct LocaleSettings {
     QChar decimalSeparator = '.';
-    QChar thousandSeparator = ',';
+    QChar thousandSeparator = ',';  // null when the locale groups no digits
     QString currencySymbol = "$";
     // Placement of the symbol for positive amounts: 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $".
     int currencyFormat = 0;
