@@ -14,6 +14,7 @@ constexpr int kConfiguration = 0x2109;    // malformed engine configuration
 constexpr int kUnknownDatabase = 0x2501;  // alias not defined / drive not mapped
 constexpr int kFolderMissing = 0x2502;    // database folder missing or unreadable
 constexpr int kNotADatabase = 0x2503;     // the database file is not SQLite
+constexpr int kDatabaseMissing = 0x2509;  // no database file in the folder
 constexpr int kTableMissing = 0x2504;     // no such table
 constexpr int kIndexMissing = 0x2505;     // no such index on the table
 constexpr int kReadOnly = 0x2506;         // write to a table that is not modifiable

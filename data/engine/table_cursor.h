@@ -59,6 +59,10 @@ public:
     std::unique_ptr<RecordLock> lock(std::int64_t rowid);
 
 private:
+    Value keyOf(const Row& row);
+    void requireModifiable() const;
+    std::vector<int> writtenColumns(const std::vector<Value>& values) const;
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
     std::string table_;
