@@ -8,6 +8,10 @@
 // Posting: controls write, detail tables settle, the required check (focus to the field's
 // control), the engine write, then browsing on the re-read record.
 // Every failure leaves the data set in the state it had, with its values.
+//
+// Rows are engine rows: every column of the table or result, the declared fields pointing
+// at theirs (Field::columnIndex). A table's fields live as long as the table; a query's are
+// made anew at each open, so controls find fields by name when the data set opens.
 
 #include <QObject>
 #include <QString>
@@ -35,7 +39,7 @@ public:
     bool pending() const { return state_ == State::Edit || state_ == State::Insert; }
 
     void open();   // binds fields, reads the first record; a failure leaves it closed
-    void close();  // discards a pending record
+    void close();  // discards a pending record, frees the lock
 
     // Navigation (each settles a pending record first).
     void first();
@@ -51,9 +55,9 @@ public:
     void insert();   // new record before the current one
     void append();   // new record at the end
     void edit();     // re-read with a write lock; on an empty data set: insert
-    void post();
-    void cancel();
-    void remove();   // inserting: discards the new record
+    void post();     // no-op while browsing
+    void cancel();   // no-op while browsing
+    void remove();   // editing: deletes the stored row; inserting: discards the new record
     void refresh();  // re-read from the database keeping the position
     void settle();   // post if changed, discard if unchanged (no-op while browsing)
     bool modified() const { return modified_; }
@@ -84,7 +88,8 @@ public:
 
 protected:
     // Row access the subclasses provide; rows are in display order.
-    virtual void doOpen() = 0;  // creates fields_ (bound), throws on failure
+    virtual void doOpen() = 0;  // binds fields_ and sets columnCount_; throws, changing nothing
+
     virtual void doClose() = 0;
     virtual std::optional<engine::Row> doFirst() = 0;
     virtual std::optional<engine::Row> doLast() = 0;
@@ -97,6 +102,11 @@ protected:
     virtual void doUpdate(const engine::Row& row) = 0;
     virtual void doRemove(const engine::Row& row) = 0;
     virtual void initNewRecord(engine::Row&) {}  // detail tables copy the master's link value
+    // Whether writing this field of the master moves this detail to other rows.
+    virtual bool followsField(const Field&) const { return false; }
+
+    // The rows changed underneath (a detail's new range): back to the first, nothing pending.
+    void resync();
 
     // Notifications to every link of every attached data source.
     void notifyActive();
@@ -107,12 +117,19 @@ protected:
     virtual void afterScroll() {}  // details follow the master
 
     std::vector<std::unique_ptr<Field>> fields_;
+    int columnCount_ = 0;  // columns in an engine row
 
 private:
+    template <class Call> void forEachLink(Call call);
+    void checkActive() const;
+    void checkModifiable() const;
+    void beginInsert(bool atEnd);
     void updateRecord();      // controls write their text
     void settleDetails();
     void checkRequired();
-    void setCurrent(std::optional<engine::Row> row);
+    void leavePending();      // back to browsing without writing
+    // The row to stand on when `row` is gone: the next one, else the prior one.
+    std::optional<engine::Row> nearest(const engine::Row& row);
 
     QString name_;
     State state_ = State::Inactive;

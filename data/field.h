@@ -28,7 +28,7 @@ public:
     QString displayText() const;
     QString editText() const;
     double asFloat() const;   // 0 when empty
-    QString asString() const; // display text of numbers, stored text of text fields
+    QString asString() const; // numbers in general format (money without symbol), stored text
 
     // Writes through the data set, which must be editing or inserting (DataError otherwise).
     // setText converts by the kind's rules and throws DataError with the kind's message.

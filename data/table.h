@@ -3,6 +3,7 @@
 // optional index, optional master link, and the declared fields bound at open.
 // Binding messages: "%s: Field '%s' not found", "Field '%s' is not of the expected type".
 
+#include <QPointer>
 #include <memory>
 
 #include "data_set.h"
@@ -19,10 +20,12 @@ public:
     void setDatabaseName(const QString& name) { databaseName_ = name; }
     void setTableName(const QString& name) { tableName_ = name; }
     void setIndexName(const QString& name) { indexName_ = name; }
-    void setFieldDefs(std::vector<FieldDef> defs) { defs_ = std::move(defs); }
-    // Takes table name, index name and fields from a schema description.
+    // Makes the field objects, which live until the next call (closed tables only).
+    void setFieldDefs(std::vector<FieldDef> defs);
+    // Takes table name, index name, master field and fields from a schema description.
     void setDefinition(const TableDef& def);
-    // The detail link: rows whose first index field equals the master's field.
+    // The detail link: rows whose first index field equals the master's field. The detail
+    // settles before every master action and follows the master's current link value.
     void setMasterSource(DataSource* source);
     void setMasterFields(const QString& fieldName) { masterFields_ = fieldName; }
 
@@ -44,13 +47,19 @@ protected:
     void doUpdate(const engine::Row& row) override;
     void doRemove(const engine::Row& row) override;
     void initNewRecord(engine::Row& row) override;
+    bool followsField(const Field& field) const override;
 
 private:
     class MasterLink;
+
+    engine::Value masterValue() const;  // the master's link value; empty when it is closed
+    void followMaster();                // range on the master's link value, first row
+    void registerWithMaster();          // the master settles this table before its actions
 
     QString databaseName_, tableName_, indexName_, masterFields_;
     std::vector<FieldDef> defs_;
     std::unique_ptr<engine::TableCursor> cursor_;
     std::unique_ptr<engine::RecordLock> lock_;
     std::unique_ptr<MasterLink> masterLink_;
+    QPointer<DataSet> registeredMaster_;
 };
