@@ -1,0 +1,252 @@
+#include "db_edit.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <limits>
+#include <memory>
+
+#include "data_set.h"
+#include "data_source.h"
+#include "event_guard.h"
+#include "field.h"
+
+namespace {
+
+// Keys that change the text without typing a character.
+bool isEditingKey(QKeyEvent* event) {
+    static const QKeySequence::StandardKey editing[] = {
+        QKeySequence::Paste,           QKeySequence::Cut,
+        QKeySequence::Undo,            QKeySequence::Redo,
+        QKeySequence::Delete,          QKeySequence::Backspace,
+        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
+    };
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) return true;
+    for (auto key : editing)
+        if (event->matches(key)) return true;
+    return false;
+}
+
+// A key that types its text (not a shortcut).
+bool isTyping(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    for (QChar c : text)
+        if (!c.isPrint()) return false;
+    return true;
+}
+
+}  // namespace
+
+DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+    setAcceptDrops(false);
+    connect(this, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+    showFieldText();
+}
+
+DBEdit::~DBEdit() {
+    if (source_) source_->removeLink(this);
+}
+
+void DBEdit::setDataSource(DataSource* source) {
+    if (source_ == source) return;
+    if (source_) source_->removeLink(this);
+    source_ = source;
+    if (source_) source_->addLink(this);
+    showFieldText();
+}
+
+void DBEdit::setDataField(const QString& fieldName) {
+    fieldName_ = fieldName;
+    showFieldText();
+}
+
+DataSet* DBEdit::dataSet() const {
+    return source_ ? source_->dataSet() : nullptr;
+}
+
+Field* DBEdit::field() const {
+    DataSet* data = dataSet();
+    return data && data->active() ? data->findField(fieldName_) : nullptr;
+}
+
+bool DBEdit::canModify() const {
+    return field() && dataSet()->modifiable();
+}
+
+bool DBEdit::startEditing() {
+    return canModify() && source_->edit();
+}
+
+bool DBEdit::refuses(const QString& typed) const {
+    const Field* shown = field();
+    if (!shown) return false;
+    for (QChar c : typed)
+        if (!shown->acceptsChar(c)) return true;
+    return false;
+}
+
+void DBEdit::showFieldText() {
+    modified_ = false;
+    const Field* shown = field();
+    const bool editing = focused_ && canModify();
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QString shownText;
+    if (shown) {
+        shownText = editing ? shown->editText() : shown->displayText();
+        if (!editing) alignment = shown->alignment() & Qt::AlignHorizontal_Mask;
+    }
+    setAlignment(alignment | Qt::AlignVCenter);
+    setReadOnly(!canModify());
+    if (text() != shownText) setText(shownText);  // an equal text keeps the selection
+}
+
+void DBEdit::writeText() {
+    if (!modified_) return;
+    Field* shown = field();
+    if (!shown) return;
+    shown->setText(text());  // the field's change shows its value again
+    modified_ = false;
+}
+
+void DBEdit::activeChanged() { showFieldText(); }
+void DBEdit::dataSetChanged() { showFieldText(); }
+void DBEdit::dataSetScrolled() { showFieldText(); }
+
+void DBEdit::recordChanged(Field* changed) {
+    if (!changed || changed == field()) showFieldText();
+}
+
+void DBEdit::editingChanged() {
+    if (!modified_) showFieldText();
+}
+
+void DBEdit::updateData() { writeText(); }
+
+bool DBEdit::focusField(Field* wanted) {
+    if (!wanted || wanted != field() || !isEnabled()) return false;
+    setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void DBEdit::keyPressEvent(QKeyEvent* event) {
+    guarded([&] {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            showFieldText();
+            selectAll();
+            event->accept();
+            return;
+        }
+        const bool typing = isTyping(event);
+        if (typing && refuses(event->text())) {
+            QApplication::beep();
+            event->accept();
+            return;
+        }
+        if ((typing || isEditingKey(event)) && canModify() && !startEditing()) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    });
+}
+
+void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
+    guarded([&] {
+        const QString typed = event->commitString();
+        if (typed.isEmpty() || !canModify()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        if (refuses(typed) || !startEditing()) {
+            if (refuses(typed)) QApplication::beep();
+            QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+            QLineEdit::inputMethodEvent(&withoutCommit);
+            return;
+        }
+        QLineEdit::inputMethodEvent(event);
+    });
+}
+
+void DBEdit::mouseReleaseEvent(QMouseEvent* event) {
+    guarded([&] {
+        // The middle button pastes the selection.
+        if (event->button() == Qt::MiddleButton && canModify() && !startEditing()) return;
+        QLineEdit::mouseReleaseEvent(event);
+    });
+}
+
+void DBEdit::contextMenuEvent(QContextMenuEvent* event) {
+    guarded([&] {
+        std::unique_ptr<QMenu> menu(createStandardContextMenu());
+        // The entries that change the text ask the data source to edit first.
+        const std::pair<const char*, void (QLineEdit::*)()> changing[] = {
+            {"edit-undo", &QLineEdit::undo},   {"edit-redo", &QLineEdit::redo},
+            {"edit-cut", &QLineEdit::cut},     {"edit-paste", &QLineEdit::paste},
+            {"edit-delete", &QLineEdit::del},
+        };
+        for (QAction* action : menu->actions()) {
+            for (const auto& [name, perform] : changing) {
+                if (action->objectName() != QLatin1String(name)) continue;
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, [this, perform] {
+                    guarded([&] {
+                        if (startEditing()) (this->*perform)();
+                    });
+                });
+            }
+        }
+        menu->exec(event->globalPos());
+    });
+}
+
+void DBEdit::focusInEvent(QFocusEvent* event) {
+    if (!focused_) {
+        focused_ = true;
+        guarded([&] { showFieldText(); });
+    }
+    QLineEdit::focusInEvent(event);  // selects the whole text when entered from the keyboard
+}
+
+void DBEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Another window or a popup taking the focus is not leaving the edit.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    leave();
+}
+
+void DBEdit::leave() {
+    focused_ = false;
+    try {
+        writeText();
+        showFieldText();
+    } catch (...) {
+        focused_ = true;
+        takeFocusBackAfter(std::current_exception());
+    }
+}
+
+// The focus is already on its way to another control; once it has arrived, the edit takes it
+// back with its text selected, and then the failure is reported.
+void DBEdit::takeFocusBackAfter(std::exception_ptr failure) {
+    QTimer::singleShot(0, this, [this, failure] {
+        guarded([&] {
+            setFocus(Qt::OtherFocusReason);
+            selectAll();
+            std::rethrow_exception(failure);
+        });
+    });
+}
+
+void DBEdit::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange && !modified_) guarded([&] { showFieldText(); });
+    QLineEdit::changeEvent(event);
+}

@@ -1,0 +1,161 @@
+#include "record_frame.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QScrollArea>
+
+#include "bevel_panel.h"
+#include "db_edit.h"
+#include "db_navigator.h"
+
+namespace {
+
+constexpr int navigatorPanelHeight = 41;
+constexpr QRect navigatorGeometry(8, 8, 240, 25);
+constexpr int scrollMargin = 6;  // spared around an edit scrolled into view
+constexpr int fontPixelSize = 11;
+
+// The scroll box: moving the focus with Tab scrolls the new control into view with the frame's
+// own margins rather than the scroll area's wider default.
+class FrameScrollBox : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        if (!QWidget::focusNextPrevChild(next)) return false;
+        if (QWidget* focused = focusWidget()) ensureWidgetVisible(focused, scrollMargin, scrollMargin);
+        return true;
+    }
+};
+
+}  // namespace
+
+RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& layout)
+    : QObject(form), form_(form), layout_(layout) {
+    setObjectName("RecordFrame");
+    QFont font = form_->font();
+    font.setPixelSize(fontPixelSize);
+    form_->setFont(font);
+
+    panel1_ = new BevelPanel(BevelPanel::Kind::Raised, form_);
+    panel1_->setObjectName("Panel1");
+    navigator_ = new DBNavigator(panel1_);
+    navigator_->setGeometry(navigatorGeometry);
+    navigator_->setDataSource(master);
+
+    panel2_ = new BevelPanel(BevelPanel::Kind::Framed, form_);
+    panel2_->setObjectName("Panel2");
+    panel2_->setCaption("Panel2");
+    scrollBox_ = new FrameScrollBox;
+    scrollBox_->setObjectName("ScrollBox");
+    scrollBox_->setFrameShape(QFrame::NoFrame);
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget;
+    content->setObjectName("ScrollContent");
+    content->setFixedSize(layout_.scrollRange);
+    scrollBox_->setWidget(content);
+    panel2_->setClient(scrollBox_);
+
+    if (layout_.hasDetailGrid()) {
+        panel3_ = new BevelPanel(BevelPanel::Kind::Framed, form_);
+        panel3_->setObjectName("Panel3");
+        panel3_->setCaption("Panel3");
+    }
+
+    buildFields(master);
+    chainTabOrder();
+    fitPanels();
+    form_->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { scrollIntoView(now); });
+    // Until the user tabs into the edits no control shows a focus mark.
+    panel1_->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* RecordFrame::scrollContent() const {
+    return scrollBox_->widget();
+}
+
+void RecordFrame::buildFields(DataSource* master) {
+    const auto placements =
+        framelayout::place(layout_.fields, layout_.scrollRange.width());
+    for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
+        const QString& name = layout_.fields[i].def.name;
+        auto* label = new QLabel(name, scrollContent());
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setTextFormat(Qt::PlainText);
+        label->move(placements[i].label);
+        label->adjustSize();
+
+        auto* edit = new DBEdit(scrollContent());
+        edit->setObjectName("Edit" + name);
+        edit->setGeometry(placements[i].edit);
+        edit->setDataSource(master);
+        edit->setDataField(name);
+        label->setBuddy(edit);
+
+        labels_.push_back(label);
+        edits_.push_back(edit);
+    }
+}
+
+DBEdit* RecordFrame::edit(const QString& fieldName) const {
+    for (DBEdit* edit : edits_)
+        if (edit->dataField().compare(fieldName, Qt::CaseInsensitive) == 0) return edit;
+    return nullptr;
+}
+
+QLabel* RecordFrame::label(const QString& fieldName) const {
+    for (std::size_t i = 0; i < edits_.size(); ++i)
+        if (edits_[i]->dataField().compare(fieldName, Qt::CaseInsensitive) == 0) return labels_[i];
+    return nullptr;
+}
+
+void RecordFrame::setDetailGrid(QWidget* grid) {
+    if (!panel3_ || !grid) return;
+    grid_ = grid;
+    if (auto* frame = qobject_cast<QFrame*>(grid)) frame->setFrameShape(QFrame::NoFrame);
+    panel3_->setClient(grid);
+    chainTabOrder();
+}
+
+void RecordFrame::addScrollBoxControl(QWidget* control, const QRect& geometry) {
+    control->setParent(scrollContent());
+    control->setGeometry(geometry);
+    control->show();
+    scrollBoxControls_.push_back(control);
+    chainTabOrder();
+}
+
+void RecordFrame::chainTabOrder() {
+    std::vector<QWidget*> chain(edits_.begin(), edits_.end());
+    chain.insert(chain.end(), scrollBoxControls_.begin(), scrollBoxControls_.end());
+    if (grid_) chain.push_back(grid_);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void RecordFrame::fitPanels() {
+    const int width = form_->width();
+    const int below = std::max(0, form_->height() - navigatorPanelHeight);
+    panel1_->setGeometry(0, 0, width, navigatorPanelHeight);
+    if (panel3_) {
+        const int masterHeight = layout_.masterPanelHeight;
+        panel2_->setGeometry(0, navigatorPanelHeight, width, masterHeight);
+        panel3_->setGeometry(0, navigatorPanelHeight + masterHeight, width,
+                             std::max(0, below - masterHeight));
+    } else {
+        panel2_->setGeometry(0, navigatorPanelHeight, width, below);
+    }
+}
+
+void RecordFrame::scrollIntoView(QWidget* focused) {
+    if (focused && scrollContent()->isAncestorOf(focused))
+        scrollBox_->ensureWidgetVisible(focused, scrollMargin, scrollMargin);
+}
+
+bool RecordFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_ && event->type() == QEvent::Resize) fitPanels();
+    return QObject::eventFilter(watched, event);
+}
