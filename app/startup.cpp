@@ -53,8 +53,7 @@ Screens::~Screens() {
 }
 
 void showMainWindow(TForm1& mainMenu) {
-    centreOnScreen(&mainMenu);
-    mainMenu.show();
+    showCentred(&mainMenu);
     mainMenu.raise();
     mainMenu.activateWindow();
 }

@@ -27,8 +27,6 @@ private:
     QEventLoop& loop_;
 };
 
-}  // namespace
-
 void centreOnScreen(QWidget* window) {
     QScreen* display = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!display) return;
@@ -37,14 +35,21 @@ void centreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+}  // namespace
+
+void showCentred(QWidget* window) {
+    centreOnScreen(window);
+    window->show();
+    centreOnScreen(window);
+}
+
 void showModal(QWidget* screen) {
     QPointer<QWidget> previouslyActive = QApplication::activeWindow();
     QPointer<QWidget> shown = screen;
 
-    if (!screen->property(kShownBefore).toBool()) {
-        if (!screen->testAttribute(Qt::WA_Moved)) centreOnScreen(screen);
-        screen->setProperty(kShownBefore, true);
-    }
+    const bool centre = !screen->property(kShownBefore).toBool() &&
+                        !screen->testAttribute(Qt::WA_Moved);
+    screen->setProperty(kShownBefore, true);
 
     QEventLoop loop;
     HideWatcher watcher(loop);
@@ -52,7 +57,8 @@ void showModal(QWidget* screen) {
     QObject::connect(screen, &QObject::destroyed, &loop, &QEventLoop::quit);
 
     screen->setWindowModality(Qt::ApplicationModal);
-    screen->show();
+    if (centre) showCentred(screen);
+    else screen->show();
     screen->raise();
     screen->activateWindow();
     if (!screen->isHidden()) loop.exec(QEventLoop::DialogExec);

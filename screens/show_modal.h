@@ -11,5 +11,6 @@ class QWidget;
 // leave it where it was.
 void showModal(QWidget* screen);
 
-// Moves a top-level window so that it stands in the middle of its display's available area.
-void centreOnScreen(QWidget* window);
+// Shows a top-level window in the middle of its display's available area. It is placed before
+// it appears and once more when it is up, when the size of its frame is known.
+void showCentred(QWidget* window);
