@@ -12,13 +12,12 @@
 #include <vector>
 
 #include "column.h"
+#include "record_lock.h"
 #include "value.h"
 
 struct sqlite3;
 
 namespace engine {
-
-class RecordLock;
 
 struct Row {
     std::int64_t rowid = 0;

@@ -1,11 +1,16 @@
-// nfadmin init --demo: a few customers with addresses, products and two invoices with items.
+// nfadmin init --demo: a few customers with addresses, products and two invoices with items,
+// written in one transaction.
 // Invoice 1 totals R$ 20,00: 1 x 10,00 + 2 x 2,50 + 4 x 1,25.
 #include <memory>
 #include <stdexcept>
 
+#include <sqlite3.h>
+
 #include "admin.h"
+#include "engine/connection.h"
 #include "engine/database.h"
-#include "engine/table_cursor.h"
+#include "engine/statement.h"
+#include "engine/write_transaction.h"
 
 namespace nfadmin {
 namespace {
@@ -15,22 +20,25 @@ using engine::Value;
 // Inserts rows into one table by column name, so the demo does not depend on column order.
 class RowWriter {
 public:
-    RowWriter(engine::Database& database, const std::string& fileName)
-        : cursor_(database.openTable(fileName)) {}
+    RowWriter(sqlite3* db, const char* table) : db_(db), table_(table) {}
 
     std::int64_t insert(std::initializer_list<std::pair<const char*, Value>> values) {
-        std::vector<Value> row(cursor_->columns().size());
+        std::string names, markers;
         for (const auto& [name, value] : values) {
-            const int column = cursor_->columnIndex(name);
-            if (column < 0)
-                throw std::runtime_error("Table " + cursor_->tableName() + " has no column " + name);
-            row[column] = value;
+            names += std::string(names.empty() ? "" : ", ") + '"' + name + '"';
+            markers += markers.empty() ? "?" : ", ?";
         }
-        return cursor_->insert(row);
+        engine::Statement insert(
+            db_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + markers + ")");
+        int position = 1;
+        for (const auto& entry : values) insert.bind(position++, entry.second);
+        insert.step();
+        return sqlite3_last_insert_rowid(db_);
     }
 
 private:
-    std::unique_ptr<engine::TableCursor> cursor_;
+    sqlite3* db_;
+    std::string table_;
 };
 
 Value number(double value) { return value; }
@@ -82,12 +90,14 @@ const std::vector<Product>& products() {
 }  // namespace
 
 void addDemoData(const std::string& folder) {
-    engine::Database database(folder);
-    RowWriter pessoa(database, "pessoa.DB");
-    RowWriter endereco(database, "endereco.DB");
-    RowWriter produto(database, "produto.db");
-    RowWriter notaFiscal(database, "nota_fiscal.db");
-    RowWriter item(database, "item.DB");
+    engine::Connection connection(folder + "/" + engine::Database::kFileName,
+                                  engine::Connection::Mode::ReadWrite);
+    engine::WriteTransaction transaction(connection.handle());
+    RowWriter pessoa(connection.handle(), "pessoa");
+    RowWriter endereco(connection.handle(), "endereco");
+    RowWriter produto(connection.handle(), "produto");
+    RowWriter notaFiscal(connection.handle(), "nota_fiscal");
+    RowWriter item(connection.handle(), "item");
 
     std::vector<std::int64_t> firstAddress;
     for (const Customer& customer : customers()) {
@@ -130,6 +140,7 @@ void addDemoData(const std::string& folder) {
                          {"Id_Produto", number(static_cast<double>(productIds[line.product]))},
                          {"Quantidade", number(line.quantity)}});
     }
+    transaction.commit();
 }
 
 }  // namespace nfadmin
