@@ -367,7 +367,16 @@ void DataSet::remove() {
 
     auto after = doNext(*current_, 1);
     auto before = after.empty() ? doPrior(*current_, 1) : std::vector<engine::Row>{};
-    doRemove(*current_);
+    // A record another user is editing is not deleted under them.
+    const bool locked = state_ == State::Edit;
+    if (!locked) doLock(*current_);
+    try {
+        doRemove(*current_);
+    } catch (...) {
+        if (!locked) doUnlock();
+        throw;
+    }
+    if (!locked) doUnlock();
 
     if (!after.empty())
         current_ = std::move(after.front());

@@ -213,11 +213,10 @@ QString displayText(FieldKind kind, const engine::Value& value, const LocaleSett
     switch (kind) {
     case FieldKind::AutoIncrement: return wholeNumber(value, locale);
     case FieldKind::Money: return formatCurrency(number, locale);
-    case FieldKind::Number:
+    case FieldKind::Number: return formatGeneral(number, locale);
     case FieldKind::Text: break;
     }
-    return std::holds_alternative<std::int64_t>(value) ? wholeNumber(value, locale)
-                                                       : formatGeneral(number, locale);
+    return wholeNumber(value, locale);  // a number kept in a text column
 }
 
 QString editText(FieldKind kind, const engine::Value& value, const LocaleSettings& locale) {

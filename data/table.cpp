@@ -63,6 +63,7 @@ void Table::setFieldDefs(std::vector<FieldDef> defs) {
 }
 
 void Table::setDefinition(const TableDef& def) {
+    if (active()) throw DataError(datamsg::openDataSet(name()));
     setTableName(def.fileName);
     setIndexName(def.indexName);
     if (!def.masterField.isEmpty()) setMasterFields(def.masterField);

@@ -98,6 +98,26 @@ TEST_F(DataSetTest, NavigationMarksBeginningAndEnd) {
     EXPECT_TRUE(produtos.neighbours(5, true).empty());
 }
 
+TEST_F(DataSetTest, NeighboursPlaceANewRecordBeforeItsRowOrAtTheEnd) {
+    auto names = [](const std::vector<engine::Row>& rows) {
+        QStringList list;
+        for (const engine::Row& row : rows) list << QString::fromStdString(std::get<std::string>(row.values[1]));
+        return list;
+    };
+    produtos.next();
+    produtos.insert();
+    EXPECT_EQ(names(produtos.neighbours(5, false)), QStringList{"Caneta"});
+    EXPECT_EQ(names(produtos.neighbours(5, true)), (QStringList{"Lapis", "Papel"}));
+    produtos.cancel();
+    EXPECT_EQ(produto(), "Lapis");
+
+    produtos.append();
+    EXPECT_EQ(names(produtos.neighbours(2, false)), (QStringList{"Papel", "Lapis"}));
+    EXPECT_TRUE(produtos.neighbours(5, true).empty());
+    produtos.cancel();
+    EXPECT_EQ(produto(), "Papel");
+}
+
 TEST_F(DataSetTest, EmptyTableIsAtBothEndsAndEditInserts) {
     db.exec("DELETE FROM produto");
     produtos.refresh();
@@ -244,6 +264,8 @@ TEST_F(DataSetTest, EditReReadsUnderALockThatASecondTableCannotTake) {
     other.open();
     EXPECT_THROW(other.edit(), engine::EngineError);
     EXPECT_EQ(other.state(), DataSet::State::Browse);
+    EXPECT_THROW(other.remove(), engine::EngineError);
+    EXPECT_EQ(db.rows("SELECT * FROM produto").size(), 3);
 
     produtos.cancel();  // frees the lock
     other.edit();
