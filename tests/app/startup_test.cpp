@@ -57,7 +57,20 @@ protected:
     }
 };
 
-TEST(StartUp, CreatesTheScreensInOrderAndOpensTheirTables) {
+// The engine's own text for a table that cannot be opened.
+QString openFailure(const TableDef& definition, const QString& databaseName) {
+    Table probe("Table1");
+    probe.setDatabaseName(databaseName);
+    probe.setDefinition(definition);
+    try {
+        probe.open();
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+TEST(StartUp, CreatesTheScreensHiddenAndOpensTheirTables) {
     TempDatabase database;
     BoxCollector collector;
     Screens screens;
@@ -121,20 +134,27 @@ TEST(StartUp, WithoutTheInvoiceTableReportsItOnceAndTheRegistersOpen) {
     BoxCollector collector;
     Screens screens;
 
-    // The engine's own text for the missing table.
-    Table probe("Table1");
-    probe.setDatabaseName("nota_fiscal");
-    probe.setDefinition(schema::notaFiscal());
-    QString engineText;
-    try {
-        probe.open();
-    } catch (const std::exception& error) {
-        engineText = QString::fromUtf8(error.what());
-    }
+    const QString engineText = openFailure(schema::notaFiscal(), "nota_fiscal");
     ASSERT_FALSE(engineText.isEmpty());
-
     EXPECT_EQ(collector.texts(), QStringList{withFullStop(engineText)});
     EXPECT_EQ(openTables(), (std::vector<bool>{false, false, true, true, true}));
+}
+
+TEST(StartUp, ReportsFailingTablesInTheOrderTheScreensAreCreated) {
+    TempDatabase database;
+    for (const char* table : {"nota_fiscal", "produto", "endereco"})
+        database.exec(QString("drop table ") + table);
+
+    BoxCollector collector;
+    Screens screens;
+
+    const QStringList expected{
+        withFullStop(openFailure(schema::notaFiscal(), "nota_fiscal")),
+        withFullStop(openFailure(schema::produto(), "nota_fiscal")),
+        withFullStop(openFailure(schema::endereco(), "C:\\nota_fiscal")),
+    };
+    EXPECT_EQ(collector.texts(), expected);
+    EXPECT_EQ(openTables(), (std::vector<bool>{false, false, false, true, false}));
 }
 
 TEST(Program, EndsWhenTheMainMenuClosesDiscardingUnpostedChangesWithoutAQuestion) {
