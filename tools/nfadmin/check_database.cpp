@@ -6,7 +6,7 @@
 #include "binding.h"
 #include "engine/database.h"
 #include "engine/engine_error.h"
-#include "engine/result_set.h"
+#include "engine/statement.h"
 #include "engine/session.h"
 #include "engine/table_cursor.h"
 #include "errors.h"
@@ -19,10 +19,15 @@ constexpr const char* kAlias = "nota_fiscal";
 constexpr const char* kFolderName = "C:\\nota_fiscal";
 
 void checkIntegrity(engine::Database& database, std::vector<std::string>& problems) {
-    const auto result = database.select("PRAGMA integrity_check");
-    for (std::size_t row = 0; result->hasRow(row); ++row) {
-        const auto* text = std::get_if<std::string>(&result->row(row).front());
-        if (text && *text != "ok") problems.push_back("integrity: " + *text);
+    try {
+        engine::Statement check(database.handle(), "PRAGMA integrity_check");
+        while (check.step()) {
+            const engine::Value value = check.value(0, engine::ColumnType::Char);
+            const auto* text = std::get_if<std::string>(&value);
+            if (text && *text != "ok") problems.push_back("integrity: " + *text);
+        }
+    } catch (const engine::EngineError& error) {
+        problems.push_back(std::string("integrity: ") + error.what());
     }
 }
 
