@@ -34,7 +34,7 @@ void BevelPanel::setClient(QWidget* client) {
     client_ = client;
     if (!client_) return;
     client_->setParent(this);
-    client_->setGeometry(rect().adjusted(inset(), inset(), -inset(), -inset()));
+    fitClient();
     client_->show();
 }
 
@@ -57,6 +57,8 @@ void BevelPanel::paintEvent(QPaintEvent*) {
     }
 }
 
-void BevelPanel::resizeEvent(QResizeEvent*) {
+void BevelPanel::fitClient() {
     if (client_) client_->setGeometry(rect().adjusted(inset(), inset(), -inset(), -inset()));
 }
+
+void BevelPanel::resizeEvent(QResizeEvent*) { fitClient(); }

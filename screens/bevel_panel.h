@@ -26,6 +26,10 @@ public:
 
     int inset() const;  // 1 (raised) or 6 (framed)
 
+    // Fits the client to the panel's current size; the panel does it on every resize, and
+    // whoever moves a hidden panel calls it, since a hidden widget hears of no resize.
+    void fitClient();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

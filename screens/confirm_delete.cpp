@@ -1,11 +1,14 @@
 #include "confirm_delete.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "frame_texts.h"
 
 bool confirmDelete(QWidget* parent) {
+    QPointer<QWidget> previouslyActive = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Question, frametexts::confirmCaption, frametexts::confirmDelete,
                     QMessageBox::NoButton, parent);
     QPushButton* ok = box.addButton(frametexts::okButton, QMessageBox::AcceptRole);
@@ -13,5 +16,7 @@ bool confirmDelete(QWidget* parent) {
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel);
     box.exec();
+    // The window the question was asked from takes the keyboard again.
+    if (previouslyActive) previouslyActive->activateWindow();
     return box.clickedButton() == ok;
 }

@@ -79,6 +79,7 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         connect(button, &QAbstractButton::clicked, this, [this, which] { buttonClicked(which); });
         buttons_[i] = button;
     }
+    placeButtons();
     updateButtons();
 }
 
@@ -107,7 +108,10 @@ void DBNavigator::dataSetChanged() { updateButtons(); }
 void DBNavigator::dataSetScrolled() { updateButtons(); }
 void DBNavigator::editingChanged() { updateButtons(); }
 
-void DBNavigator::resizeEvent(QResizeEvent*) {
+void DBNavigator::resizeEvent(QResizeEvent*) { placeButtons(); }
+
+// Each button is the bar's width shared by the ten, and as high as the bar.
+void DBNavigator::placeButtons() {
     const int buttonWidth = width() / navigatorButtonCount;
     for (int i = 0; i < navigatorButtonCount; ++i)
         buttons_[i]->setGeometry(i * buttonWidth, 0, buttonWidth, height());
@@ -126,8 +130,10 @@ void DBNavigator::buttonClicked(NavigatorButton which) {
         } catch (...) {
             // A held Prior or Next stops repeating rather than failing again behind the box.
             button(which)->setDown(false);
+            updateButtons();
             throw;
         }
+        updateButtons();  // a move that found no further record changes only bof or eof
     });
 }
 
@@ -155,8 +161,7 @@ void DBNavigator::updateButtons() {
     const bool pending = open && data->pending();
     const bool atBeginning = !open || data->bof();
     const bool atEnd = !open || data->eof();
-    const bool hasRecord =
-        open && (!data->isEmpty() || data->state() == DataSet::State::Insert);
+    const bool hasRecord = open && !data->isEmpty();  // a new record counts
 
     const bool enabled[navigatorButtonCount] = {
         !atBeginning, !atBeginning, !atEnd,   !atEnd,    modifiable,

@@ -48,6 +48,7 @@ private:
     void buttonClicked(NavigatorButton which);
     void act(NavigatorButton which, DataSet& data);
     void updateButtons();
+    void placeButtons();
 
     QPointer<DataSource> source_;
     std::array<QAbstractButton*, navigatorButtonCount> buttons_{};

@@ -8,27 +8,13 @@
 #include "bevel_panel.h"
 #include "db_edit.h"
 #include "db_navigator.h"
+#include "frame_scroll_box.h"
 
 namespace {
 
 constexpr int navigatorPanelHeight = 41;
 constexpr QRect navigatorGeometry(8, 8, 240, 25);
-constexpr int scrollMargin = 6;  // spared around an edit scrolled into view
 constexpr int fontPixelSize = 11;
-
-// The scroll box: moving the focus with Tab scrolls the new control into view with the frame's
-// own margins rather than the scroll area's wider default.
-class FrameScrollBox : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-
-protected:
-    bool focusNextPrevChild(bool next) override {
-        if (!QWidget::focusNextPrevChild(next)) return false;
-        if (QWidget* focused = focusWidget()) ensureWidgetVisible(focused, scrollMargin, scrollMargin);
-        return true;
-    }
-};
 
 }  // namespace
 
@@ -48,14 +34,9 @@ RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& l
     panel2_ = new BevelPanel(BevelPanel::Kind::Framed, form_);
     panel2_->setObjectName("Panel2");
     panel2_->setCaption("Panel2");
-    scrollBox_ = new FrameScrollBox;
+    scrollBox_ = new FrameScrollBox(layout_.scrollRange);
     scrollBox_->setObjectName("ScrollBox");
-    scrollBox_->setFrameShape(QFrame::NoFrame);
-    scrollBox_->setFocusPolicy(Qt::NoFocus);
-    auto* content = new QWidget;
-    content->setObjectName("ScrollContent");
-    content->setFixedSize(layout_.scrollRange);
-    scrollBox_->setWidget(content);
+    scrollContent()->setObjectName("ScrollContent");
     panel2_->setClient(scrollBox_);
 
     if (layout_.hasDetailGrid()) {
@@ -148,11 +129,12 @@ void RecordFrame::fitPanels() {
     } else {
         panel2_->setGeometry(0, navigatorPanelHeight, width, below);
     }
+    for (BevelPanel* panel : {panel2_, panel3_})
+        if (panel) panel->fitClient();
 }
 
 void RecordFrame::scrollIntoView(QWidget* focused) {
-    if (focused && scrollContent()->isAncestorOf(focused))
-        scrollBox_->ensureWidgetVisible(focused, scrollMargin, scrollMargin);
+    if (focused) scrollBox_->scrollIntoView(focused);
 }
 
 bool RecordFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -29,8 +29,8 @@ class BevelPanel;
 class DataSource;
 class DBEdit;
 class DBNavigator;
+class FrameScrollBox;
 class QLabel;
-class QScrollArea;
 class QWidget;
 
 class RecordFrame : public QObject {
@@ -44,7 +44,7 @@ public:
     BevelPanel* panel2() const { return panel2_; }
     BevelPanel* panel3() const { return panel3_; }  // nullptr without a detail grid
     DBNavigator* navigator() const { return navigator_; }
-    QScrollArea* scrollBox() const { return scrollBox_; }
+    FrameScrollBox* scrollBox() const { return scrollBox_; }
     QWidget* scrollContent() const;  // the scrolled area holding labels and edits
 
     // Labels and edits in field order; by name without regard to case (nullptr when absent).
@@ -77,7 +77,7 @@ private:
     BevelPanel* panel2_ = nullptr;
     BevelPanel* panel3_ = nullptr;
     DBNavigator* navigator_ = nullptr;
-    QScrollArea* scrollBox_ = nullptr;
+    FrameScrollBox* scrollBox_ = nullptr;
     std::vector<QLabel*> labels_;
     std::vector<DBEdit*> edits_;
     std::vector<QWidget*> scrollBoxControls_;
