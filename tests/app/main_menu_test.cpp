@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "box_collector.h"
-#include "support/modal.h"
 #include "principal.h"
 #include "query.h"
 #include "relatorio.h"
 #include "startup.h"
+#include "support/modal.h"
 #include "support/temp_database.h"
 
 using testing_support::BoxCollector;
@@ -145,7 +145,8 @@ TEST_F(MainMenu, PrintButtonRunsTheReportQueryAgainBeforeEachShowing) {
                    "values (20, 10, 'Rua A')");
     database_.exec("insert into produto (id_produto, produto, descricao, valor) "
                    "values (30, 'Caneta', 'Caneta azul', 2.5)");
-    database_.exec("insert into nota_fiscal (numero_nf, id_cliente, id_endereco) values (1, 10, 20)");
+    database_.exec("insert into nota_fiscal (numero_nf, id_cliente, id_endereco) "
+                   "values (1, 10, 20)");
     database_.exec("insert into item (id_nota_fiscal, id_produto, quantidade) values (1, 30, 4)");
     EXPECT_TRUE(showPrintScreen());
 }

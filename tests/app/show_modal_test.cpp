@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "support/modal.h"
 #include "show_modal.h"
+#include "support/modal.h"
 
 using testing_support::whenModal;
 

@@ -1,5 +1,6 @@
 // Start-up and end: the screens' creation with their tables, failures reported on the way,
 // and the end of the program when the main menu closes.
+#include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -8,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "add_item.h"
+#include "engine_start_cursor.h"
 #include "application.h"
 #include "box_collector.h"
 #include "error_box.h"
-#include "support/modal.h"
 #include "notafiscal.h"
 #include "pessoa.h"
 #include "principal.h"
@@ -20,8 +21,9 @@
 #include "relatorio.h"
 #include "schema.h"
 #include "startup.h"
-#include "support/temp_database.h"
 #include "table.h"
+#include "support/modal.h"
+#include "support/temp_database.h"
 
 using testing_support::BoxCollector;
 using testing_support::TempDatabase;
@@ -155,6 +157,26 @@ TEST(StartUp, ReportsFailingTablesInTheOrderTheScreensAreCreated) {
     };
     EXPECT_EQ(collector.texts(), expected);
     EXPECT_EQ(openTables(), (std::vector<bool>{false, false, false, true, false}));
+}
+
+TEST(StartUp, ShowsTheWaitCursorOnlyWhileTheEngineStarts) {
+    TempDatabase database;
+    auto cursorShape = [] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        return cursor ? cursor->shape() : Qt::ArrowCursor;
+    };
+    {
+        EngineStartCursor starting;
+        EXPECT_EQ(cursorShape(), Qt::WaitCursor);
+        Table products("Table1");
+        products.setDatabaseName("nota_fiscal");
+        products.setDefinition(schema::produto());
+        products.open();
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    EngineStartCursor started;
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(Program, EndsWhenTheMainMenuClosesDiscardingUnpostedChangesWithoutAQuestion) {
