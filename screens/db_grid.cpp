@@ -338,6 +338,12 @@ int DBGrid::currentRowSlot() {
     return rows_.currentSlot();
 }
 
+QString DBGrid::cellText(int slot, int column) {
+    ensureRows();
+    if (column < 0 || column >= columns_.count()) return {};
+    return rows_.displayText(*columns_.at(column).field, slot);
+}
+
 QRect DBGrid::titleRect(int column) const { return geometryNow().titleRect(column); }
 
 QRect DBGrid::rowRect(int slot) const { return geometryNow().rowRect(slot); }

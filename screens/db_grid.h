@@ -59,6 +59,7 @@ public:
     // Rows on screen: slot 0 is the top data line. Rectangles are in viewport coordinates.
     int visibleRowCount() const;  // fully visible data lines
     int currentRowSlot();
+    QString cellText(int slot, int column);  // the display text shown in a cell
     QRect titleRect(int column) const;
     QRect rowRect(int slot) const;
     QRect cellRect(int slot, int column) const;

@@ -7,18 +7,10 @@
 #include "grid_columns.h"
 #include "grid_geometry.h"
 #include "grid_row_window.h"
-#include "locale_settings.h"
 
 namespace {
 
 constexpr int textMargin = 2;
-
-QString cellText(const Field& field, const engine::Row* row) {
-    if (!row) return field.displayText();  // the current record, pending values included
-    const int index = field.columnIndex();
-    if (index < 0 || index >= static_cast<int>(row->values.size())) return {};
-    return fieldtext::displayText(field.kind(), row->values[index], LocaleSettings::current());
-}
 
 void paintFixedCell(QPainter& painter, const QRect& rect, const QPalette& palette) {
     painter.fillRect(rect, palette.color(QPalette::Button));
@@ -70,7 +62,6 @@ void paintTitles(QPainter& painter, const GridPaintState& state) {
 
 void paintCells(QPainter& painter, int slot, const GridPaintState& state) {
     const bool current = slot == state.rows.currentSlot();
-    const engine::Row* row = current ? nullptr : state.rows.storedRow(slot);
     const bool rowSelect = state.options.testFlag(dgRowSelect);
     painter.setFont(state.cellFont);
     for (int column = 0; column < state.columns.count(); ++column) {
@@ -81,7 +72,7 @@ void paintCells(QPainter& painter, int slot, const GridPaintState& state) {
         const Field& field = *state.columns.at(column).field;
         painter.setPen(state.palette.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
         painter.drawText(rect.adjusted(textMargin, 0, -textMargin, 0),
-                         field.alignment() | Qt::AlignVCenter, cellText(field, row));
+                         field.alignment() | Qt::AlignVCenter, state.rows.displayText(field, slot));
         if (highlighted && !rowSelect) {
             painter.setPen(QPen(state.palette.color(QPalette::HighlightedText), 1, Qt::DotLine));
             painter.drawRect(rect.adjusted(0, 0, -1, -1));

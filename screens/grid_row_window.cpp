@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data_set.h"
+#include "locale_settings.h"
 
 void GridRowWindow::clear() {
     above_.clear();
@@ -23,6 +24,15 @@ const engine::Row* GridRowWindow::storedRow(int slot) const {
     const int index = slot - current - 1;
     if (slot == current || index >= static_cast<int>(below_.size())) return nullptr;
     return &below_[index];
+}
+
+QString GridRowWindow::displayText(const Field& field, int slot) const {
+    if (!hasCurrent_) return {};
+    if (slot == currentSlot()) return field.displayText();  // pending values included
+    const engine::Row* row = storedRow(slot);
+    const int index = field.columnIndex();
+    if (!row || index < 0 || index >= static_cast<int>(row->values.size())) return {};
+    return fieldtext::displayText(field.kind(), row->values[index], LocaleSettings::current());
 }
 
 int GridRowWindow::slotOfRowId(std::int64_t rowid) const {

@@ -9,11 +9,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <QString>
 #include <vector>
 
 #include "engine/table_cursor.h"
 
 class DataSet;
+class Field;
 
 class GridRowWindow {
 public:
@@ -30,6 +32,8 @@ public:
     int slotCount() const;
     // The stored row on a line; nullptr for the current record's line and beyond the rows.
     const engine::Row* storedRow(int slot) const;
+    // A field's display text on a line: the field's own value on the current record's line.
+    QString displayText(const Field& field, int slot) const;
     bool atTop() const { return atTop_; }        // no row before the current record
     bool atBottom() const { return atBottom_; }  // no row after it
 

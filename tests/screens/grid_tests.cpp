@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScrollBar>
 #include <QWindow>
 #include <QTest>
 #include <algorithm>
@@ -147,6 +148,7 @@ TEST_F(DetailGridTest, UntouchedNewRowIsDiscarded) {
         c.add(*ui);
         ASSERT_EQ(enderecos.state(), DataSet::State::Insert);
         EXPECT_EQ(text("Id_Cliente"), "7");
+        EXPECT_EQ(ui->grid->cellText(ui->grid->currentRowSlot(), columnIdCliente), "7");
         EXPECT_FALSE(enderecos.modified());
         c.leave(*ui);
         EXPECT_EQ(enderecos.state(), DataSet::State::Browse);
@@ -243,19 +245,39 @@ TEST_F(DetailGridTest, NumberColumnRefusesLettersFromTheKeyboard) {
     EXPECT_EQ(ui->grid->cellEditor()->text(), "9");
 }
 
-// Text the field cannot take stays in the cell, and the row stays pending.
+// Text the field cannot take stays in the cell, the cell keeps the focus, the row stays pending.
 TEST_F(DetailGridTest, FailedCellWriteKeepsTheText) {
-    ui->grid->setCurrentColumn(columnIdCliente);
-    ui->type("1e");
-    SeenBox seen;
-    answerMessageBox(seen);
-    ui->press(Qt::Key_Down);
-    EXPECT_EQ(seen.text.toStdString(), "'1e' is not a valid floating point value for field 'Id_Cliente'");
-    EXPECT_TRUE(ui->grid->isEditorOpen());
-    EXPECT_EQ(ui->grid->cellEditor()->text(), "1e");
-    EXPECT_EQ(enderecos.state(), DataSet::State::Edit);
-    EXPECT_EQ(text("Logradouro"), "Rua A1");
-    EXPECT_EQ(storedStreets(), twoStreets);
+    struct Case {
+        const char* name;
+        std::function<void(GridWindow&)> write;
+    };
+    const std::vector<Case> cases{
+        {"moving to the next row", [](GridWindow& w) { w.press(Qt::Key_Down); }},
+        {"moving to the next cell", [](GridWindow& w) { w.press(Qt::Key_Tab); }},
+        {"Enter", [](GridWindow& w) { w.press(Qt::Key_Return); }},
+        {"leaving the grid", [](GridWindow& w) { w.leaveGrid(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui->grid->setFocus();
+        ui->grid->setCurrentColumn(columnIdCliente);
+        ui->type("1e");
+        SeenBox seen;
+        answerMessageBox(seen);
+        c.write(*ui);
+        QApplication::processEvents();
+        EXPECT_EQ(seen.text.toStdString(),
+                  "'1e' is not a valid floating point value for field 'Id_Cliente'");
+        EXPECT_EQ(ui->grid->currentColumn(), columnIdCliente);
+        EXPECT_TRUE(ui->grid->isEditorOpen());
+        EXPECT_TRUE(ui->editorHasFocus());
+        EXPECT_EQ(ui->grid->cellEditor()->text(), "1e");
+        EXPECT_EQ(enderecos.state(), DataSet::State::Edit);
+        EXPECT_EQ(text("Logradouro"), "Rua A1");
+        EXPECT_EQ(storedStreets(), twoStreets);
+        ui->press(Qt::Key_Escape);
+        ui->press(Qt::Key_Escape);
+    }
 }
 
 TEST_F(DetailGridTest, EmptyRequiredColumnTakesFocusAndEditor) {
@@ -299,6 +321,52 @@ TEST_F(DetailGridTest, ColumnsFollowTheFieldsAndTheirWidths) {
     // The title is the wider one here.
     EXPECT_EQ(ui->grid->columnWidth(2), title.horizontalAdvance("Tipo_Logradouro") + 4);
     EXPECT_GT(ui->grid->columnWidth(2), 6 * digit + 4);
+}
+
+// The grid reads only the lines on screen; the current record keeps its line as the user moves
+// and the scroll bar tells top, middle or bottom.
+TEST_F(DetailGridTest, CurrentLineFollowsTheMovesThroughALongTable) {
+    db.exec("DELETE FROM endereco");
+    QStringList values;
+    for (int i = 1; i <= 40; ++i) values << QString("(7, 'Rua %1')").arg(i, 2, 10, QChar('0'));
+    db.exec("INSERT INTO endereco (Id_Cliente, Logradouro) VALUES " + values.join(", "));
+    enderecos.refresh();
+    enderecos.first();
+    QApplication::processEvents();
+    DBGrid& grid = *ui->grid;
+    const int lines = grid.visibleRowCount();
+    ASSERT_GE(lines, 3);
+    const auto street = [](int n) { return QString("Rua %1").arg(n, 2, 10, QChar('0')); };
+
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int current;   // street number of the current record
+        int slot;      // its line on screen
+        int scroll;    // 0 top, 2 middle, 4 bottom
+    };
+    const std::vector<Step> steps{
+        {"start", [] {}, 1, 0, 0},
+        {"Down to the last line", [&] { for (int i = 1; i < lines; ++i) ui->press(Qt::Key_Down); },
+         lines, lines - 1, 2},
+        {"Down past it scrolls", [&] { ui->press(Qt::Key_Down); }, lines + 1, lines - 1, 2},
+        {"Ctrl+Up to the first line", [&] { ui->press(Qt::Key_Up, Qt::ControlModifier); }, 2, 0, 2},
+        {"Ctrl+End", [&] { ui->press(Qt::Key_End, Qt::ControlModifier); }, 40, lines - 1, 4},
+        {"Page Up", [&] { ui->press(Qt::Key_PageUp); }, 40 - lines, 0, 2},
+        {"moved by someone else", [&] { enderecos.next(); }, 41 - lines, 1, 2},
+        {"Ctrl+Home", [&] { ui->press(Qt::Key_Home, Qt::ControlModifier); }, 1, 0, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        QApplication::processEvents();
+        EXPECT_EQ(text("Logradouro"), street(step.current));
+        EXPECT_EQ(grid.currentRowSlot(), step.slot);
+        EXPECT_EQ(grid.cellText(0, columnLogradouro), street(step.current - step.slot));
+        EXPECT_EQ(grid.cellText(lines - 1, columnLogradouro),
+                  street(step.current - step.slot + lines - 1));
+        EXPECT_EQ(grid.verticalScrollBar()->value(), step.scroll);
+    }
 }
 
 // ---- The product list ----------------------------------------------------------------------
