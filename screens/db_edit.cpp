@@ -1,13 +1,10 @@
 #include "db_edit.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTimer>
 #include <limits>
-#include <memory>
 
 #include "data_set.h"
 #include "data_source.h"
@@ -47,7 +44,7 @@ bool isTyping(QKeyEvent* event) {
 DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     setAcceptDrops(false);
-    connect(this, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+    connect(this, &QLineEdit::textEdited, this, &DBEdit::textChangedByUser);
     showFieldText();
 }
 
@@ -93,7 +90,30 @@ bool DBEdit::refuses(const QString& typed) const {
     return false;
 }
 
+// Keys ask for editing before they change the text; any other way of changing it (the context
+// menu, the middle button's paste) is caught here, and the record enters editing with the new
+// text kept.
+void DBEdit::textChangedByUser() {
+    DataSet* data = dataSet();
+    if (data && !data->pending() && canModify()) {
+        const QString changed = text();
+        const int cursor = cursorPosition();
+        bool editing = false;
+        keepText_ = true;
+        guarded([&] { editing = startEditing(); });
+        keepText_ = false;
+        if (!editing) {
+            showFieldText();
+            return;
+        }
+        if (text() != changed) setText(changed);
+        setCursorPosition(cursor);
+    }
+    modified_ = true;
+}
+
 void DBEdit::showFieldText() {
+    if (keepText_) return;
     modified_ = false;
     const Field* shown = field();
     const bool editing = focused_ && canModify();
@@ -172,38 +192,6 @@ void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
             return;
         }
         QLineEdit::inputMethodEvent(event);
-    });
-}
-
-void DBEdit::mouseReleaseEvent(QMouseEvent* event) {
-    guarded([&] {
-        // The middle button pastes the selection.
-        if (event->button() == Qt::MiddleButton && canModify() && !startEditing()) return;
-        QLineEdit::mouseReleaseEvent(event);
-    });
-}
-
-void DBEdit::contextMenuEvent(QContextMenuEvent* event) {
-    guarded([&] {
-        std::unique_ptr<QMenu> menu(createStandardContextMenu());
-        // The entries that change the text ask the data source to edit first.
-        const std::pair<const char*, void (QLineEdit::*)()> changing[] = {
-            {"edit-undo", &QLineEdit::undo},   {"edit-redo", &QLineEdit::redo},
-            {"edit-cut", &QLineEdit::cut},     {"edit-paste", &QLineEdit::paste},
-            {"edit-delete", &QLineEdit::del},
-        };
-        for (QAction* action : menu->actions()) {
-            for (const auto& [name, perform] : changing) {
-                if (action->objectName() != QLatin1String(name)) continue;
-                disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, [this, perform] {
-                    guarded([&] {
-                        if (startEditing()) (this->*perform)();
-                    });
-                });
-            }
-        }
-        menu->exec(event->globalPos());
     });
 }
 

@@ -48,8 +48,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -59,6 +57,7 @@ private:
     bool canModify() const;
     bool startEditing();      // false when the record cannot enter editing
     bool refuses(const QString& typed) const;
+    void textChangedByUser();
     void showFieldText();     // the field's text for the current focus; drops typed text
     void writeText();         // typed text to the field; throws the conversion message
     void leave();
@@ -68,4 +67,5 @@ private:
     QString fieldName_;
     bool focused_ = false;   // the screen's focus is here (not lost to another window)
     bool modified_ = false;
+    bool keepText_ = false;  // entering editing keeps the text just changed
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The texts the record editing frame shows or keeps: the delete question and the navigator's
-// button hints (kept on the buttons, never displayed).
+// The texts the record editing frame shows or keeps: the delete question, the navigator's
+// button hints (kept on the buttons, never displayed) and the panels' captions (always covered).
 
 #include <QString>
 
@@ -21,5 +21,8 @@ inline const QString hintEdit = QStringLiteral("Edit record");
 inline const QString hintPost = QStringLiteral("Post edit");
 inline const QString hintCancel = QStringLiteral("Cancel edit");
 inline const QString hintRefresh = QStringLiteral("Refresh data");
+
+inline const QString panel2Caption = QStringLiteral("Panel2");
+inline const QString panel3Caption = QStringLiteral("Panel3");
 
 }  // namespace frametexts

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QScrollArea>
 
 #include "bevel_panel.h"
 #include "db_edit.h"
 #include "db_navigator.h"
 #include "frame_scroll_box.h"
+#include "frame_texts.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& l
 
     panel2_ = new BevelPanel(BevelPanel::Kind::Framed, form_);
     panel2_->setObjectName("Panel2");
-    panel2_->setCaption("Panel2");
+    panel2_->setCaption(frametexts::panel2Caption);
     scrollBox_ = new FrameScrollBox(layout_.scrollRange);
     scrollBox_->setObjectName("ScrollBox");
     scrollContent()->setObjectName("ScrollContent");
@@ -42,7 +42,7 @@ RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& l
     if (layout_.hasDetailGrid()) {
         panel3_ = new BevelPanel(BevelPanel::Kind::Framed, form_);
         panel3_->setObjectName("Panel3");
-        panel3_->setCaption("Panel3");
+        panel3_->setCaption(frametexts::panel3Caption);
     }
 
     buildFields(master);

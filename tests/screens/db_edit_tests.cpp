@@ -2,6 +2,9 @@
 // characters, writing on leaving, Esc, clearing, cutting long text, a closed table, and the
 // required-field check moving the focus.
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "frame_screen.h"
@@ -232,4 +235,33 @@ TEST(DBEdit, MissingRequiredValueTakesTheFocusToItsEdit) {
     EXPECT_EQ(screen.table().state(), DataSet::State::Insert);
     EXPECT_EQ(screen.edit("Numero_NF")->text(), "5");
     EXPECT_TRUE(screen.stored("Numero_NF").isEmpty());
+}
+
+TEST(DBEdit, PasteFromTheContextMenuEntersEditing) {
+    TempDatabase database;
+    FrameScreen screen(database);
+    screen.addProducts(1);
+    screen.open();
+    DBEdit* produto = screen.edit("Produto");
+    screen.focus("Produto");
+    QGuiApplication::clipboard()->setText("Colado");
+
+    bool pasted = false;
+    QTimer::singleShot(50, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (!menu) return;
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith("&Paste")) {
+                action->trigger();
+                pasted = true;
+            }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), produto->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(produto, &event);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pasted; }));
+    EXPECT_EQ(produto->text(), "Colado");
+    EXPECT_EQ(screen.table().state(), DataSet::State::Edit);
+    screen.click(B::Post);
+    EXPECT_EQ(screen.stored("Produto"), QStringList({"Colado"}));
 }
