@@ -50,6 +50,8 @@ DBGrid::DBGrid(QWidget* parent) : QAbstractScrollArea(parent), titleFont_(standa
 
 DBGrid::~DBGrid() {
     if (source_) source_->removeLink(this);
+    // Gone before the grid's members, so its last focus change finds the grid whole.
+    delete editor_;
 }
 
 // ---- Settings ------------------------------------------------------------------------------

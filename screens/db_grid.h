@@ -141,7 +141,6 @@ private:
     void relayout();
     void ensureRows();
     void ensureColumnVisible(int column);
-    void updateGeometry();
     void updateScrollBars();
     int scrollPosition() const;
     void placeEditor();
