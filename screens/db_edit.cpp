@@ -126,6 +126,7 @@ void DBEdit::showFieldText() {
     setAlignment(alignment | Qt::AlignVCenter);
     setReadOnly(!canModify());
     if (text() != shownText) setText(shownText);  // an equal text keeps the selection
+    if (!focused_) setCursorPosition(0);  // a text wider than the edit shows its beginning
 }
 
 void DBEdit::writeText() {

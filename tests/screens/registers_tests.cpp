@@ -184,7 +184,7 @@ void expectLayout(QWidget& form, const RecordFrame* frame, const ScreenLayout& l
         EXPECT_EQ(control->parentWidget()->objectName(), c.parent);
         EXPECT_EQ(control->geometry(), c.geometry);
     }
-    EXPECT_EQ(frame->scrollContent()->size(), layout.scrollRange);
+    EXPECT_EQ(frame->scrollContent()->minimumSize(), layout.scrollRange);
     EXPECT_EQ(frame->scrollBox()->verticalScrollBar()->isVisible(), layout.verticalBar);
     EXPECT_EQ(frame->scrollBox()->horizontalScrollBar()->isVisible(), layout.horizontalBar);
 
@@ -413,6 +413,19 @@ TEST_F(CustomerRegister, ObsAndStatusComeIntoViewWhenTabbedInto) {
     EXPECT_TRUE(inView(frame(), edit("Obs")));
     EXPECT_EQ(press(Qt::Key_Tab), edit("Status"));
     EXPECT_TRUE(inView(frame(), edit("Status")));
+}
+
+// A telephone wider than its edit shows its first digits once the edit is left.
+TEST_F(CustomerRegister, LongTextShowsItsBeginningWhenNotFocused) {
+    db.exec("update pessoa set Telefone = '1132345678' where Id_Cliente = 7");
+    open();
+    DBEdit* phone = edit("Telefone");
+    ASSERT_GT(phone->fontMetrics().horizontalAdvance(phone->text()), phone->width() - 6);
+    EXPECT_LE(phone->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 4);
+    typeInto(phone, "5133445566");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(phone->text(), "5133445566");
+    EXPECT_LE(phone->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(), 4);
 }
 
 // Writing a customer number on leaving the edit shows that number's addresses at once, before
