@@ -42,7 +42,7 @@ Database::Database(const std::string& folder) : folder_(folder) {
         throw EngineError(code::kNotADatabase, {"Database file cannot be read: " + path});
 
     const bool readOnly = !writable(path, fileInfo) || !writable(folder, folderInfo);
-    connection_ = std::make_unique<Connection>(
+    connection_ = std::make_shared<Connection>(
         path, readOnly ? Connection::Mode::ReadOnly : Connection::Mode::ReadWrite);
 
     // Reading the schema is the first access to the file: a file that is not SQLite is
@@ -57,6 +57,9 @@ Database::Database(const std::string& folder) : folder_(folder) {
     connection_->exec("PRAGMA synchronous=FULL");
     sqlite3_busy_timeout(handle(), 5000);
 }
+
+Database::Database(const std::string& folder, const Database& openedAs)
+    : folder_(folder), connection_(openedAs.connection_) {}
 
 Database::~Database() = default;
 

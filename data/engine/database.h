@@ -21,6 +21,9 @@ public:
     // Opens (never creates) the database in `folder`; EngineError when the folder or file is
     // missing, unreadable or not an SQLite database.
     explicit Database(const std::string& folder);
+    // A second name for a database already open: it shares that connection, so a result still
+    // being read under one name never blocks a write under the other.
+    Database(const std::string& folder, const Database& openedAs);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -45,7 +48,7 @@ public:
 
 private:
     std::string folder_;
-    std::unique_ptr<Connection> connection_;
+    std::shared_ptr<Connection> connection_;
 };
 
 }  // namespace engine

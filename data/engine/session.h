@@ -1,6 +1,8 @@
 #pragma once
 // The engine session: started by the first open, it keeps one connection per distinct database
-// name until it ends. A failed start leaves it inactive, and the next open tries again.
+// name until it ends; names that lead to the same folder share the SQLite handle beneath, so
+// a result still being read under one name never blocks a write under another. A failed start
+// leaves it inactive, and the next open tries again.
 
 #include <functional>
 #include <map>

@@ -316,7 +316,7 @@ void TableCursor::update(std::int64_t rowid, const std::vector<Value>& values) {
         assignments += (assignments.empty() ? "" : ", ") + quoted(columns_[i].name) + " = ?";
         params.push_back(values[i]);
     }
-    params.push_back(Value{rowid});
+    params.emplace_back(rowid);
     impl_->change("UPDATE " + quoted(table_) + " SET " + assignments + " WHERE rowid = ?", params,
                   "The record was deleted by another user");
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_error.h"
+#include "engine/result_set.h"
 #include "engine/session.h"
+#include "engine/table_cursor.h"
 #include "engine_fixture.h"
 
 using engine::EngineConfig;
@@ -44,4 +46,19 @@ TEST(Session, UnknownNameFailsWithoutKeepingAConnection) {
     EXPECT_THROW(session.database("nota_fiscal"), engine::EngineError);
     EXPECT_TRUE(session.active());
     EXPECT_THROW(session.database("nota_fiscal"), engine::EngineError);
+}
+
+TEST(Session, ResultBeingReadUnderTheAliasDoesNotBlockAWriteUnderTheFolderName) {
+    engine_testing::EngineFolder folder;
+    folder.exec("CREATE TABLE produto (Id_Produto INTEGER PRIMARY KEY AUTOINCREMENT, "
+                "Produto CHAR(30)); INSERT INTO produto (Produto) VALUES ('a'), ('b'), ('c');");
+    EngineConfig config;
+    config.aliases["nota_fiscal"] = folder.folder();
+    engine::Session session([config] { return config; });
+
+    const auto list = session.database("nota_fiscal").select("select * from produto");
+    ASSERT_TRUE(list->hasRow(0));  // read on no further than the first row
+    const auto table = session.database(folder.folder() + "/").openTable("produto.db");
+    table->insert({{}, std::string("d")});
+    EXPECT_EQ(folder.scalar("select count(*) from produto"), "4");
 }

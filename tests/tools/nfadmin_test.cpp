@@ -49,8 +49,9 @@ TEST(NfadminInit, CreatesTheFiveTablesWithTheirColumnsAndIndexes) {
             EXPECT_EQ(cursor->columns()[i].type, columnTypeOf(field.kind));
             EXPECT_EQ(cursor->columns()[i].size, field.size);
         }
-        if (!table->indexName.isEmpty())
+        if (!table->indexName.isEmpty()) {
             EXPECT_EQ(cursor->columns()[cursor->keyColumn()].name, table->indexName.toStdString());
+        }
         EXPECT_FALSE(cursor->first());
     }
     // Required fields are the data layer's check: the columns themselves take empty values.
