@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -30,21 +29,25 @@ private:
     PreviewWindow& window_;
 };
 
-// Paints finished pages onto the printer as they come, within the chosen page range.
+// Paints finished pages onto the printer as they come, within the chosen page range. Where
+// the print system cannot make copies itself, each page is painted once per copy.
 class PrinterSink : public PageSink {
 public:
     PrinterSink(QPrinter& printer, QPainter& painter, PrintProgress& progress)
         : printer_(printer), painter_(painter), progress_(progress),
-          scale_(pagedDeviceScale(printer)) {}
+          scale_(pagedDeviceScale(printer)),
+          copies_(printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1)) {}
 
     void pageFinished(Page&& page) override {
         ++number_;
         progress_.setPage(number_);
         const bool ranged = printer_.printRange() == QPrinter::PageRange && printer_.fromPage() > 0;
         if (ranged && (number_ < printer_.fromPage() || number_ > printer_.toPage())) return;
-        if (printed_ > 0) printer_.newPage();
-        paintPage(painter_, page, scale_);
-        ++printed_;
+        for (int copy = 0; copy < copies_; ++copy) {
+            if (printed_ > 0) printer_.newPage();
+            paintPage(painter_, page, scale_);
+            ++printed_;
+        }
     }
     bool cancelRequested() const override { return progress_.cancelRequested(); }
 
@@ -53,6 +56,7 @@ private:
     QPainter& painter_;
     PrintProgress& progress_;
     double scale_;
+    int copies_;
     int number_ = 0;
     int printed_ = 0;
 };

@@ -29,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(Sums, TotalText,
                                            TotalCase{1500, "R$ 1500,00"}, TotalCase{0.25, "R$ 0,25"},
                                            TotalCase{-2.5, "R$ -2,50"},
                                            TotalCase{1.005, "R$ 1,01"},
-                                           TotalCase{-0.001, "R$ 0,00"}));
+                                           TotalCase{-0.001, "R$ 0,00"}),
+                         [](const ::testing::TestParamInfo<TotalCase>& info) {
+                             return "Case" + std::to_string(info.index);
+                         });
 
 // The handler reads the box's text, which is in the user's locale whichever it is.
 TEST(TotalHandler, ReadsTheBoxTextInEitherLocale) {

@@ -44,7 +44,7 @@ TEST(ReportFile, LoadsBackTheSamePages) {
 }
 
 struct BadFile {
-    const char* what;
+    const char* what;  // also the case's name
     std::function<QByteArray(const QByteArray& good)> bytes;  // null: no file at all
     const char* message;
 };
@@ -76,17 +76,20 @@ QByteArray newerVersion(QByteArray bytes) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnreadableFile,
     ::testing::Values(
-        BadFile{"a missing file", nullptr, "The report file %1 does not exist"},
-        BadFile{"a truncated file", [](const QByteArray& b) { return b.left(b.size() / 2); },
+        BadFile{"MissingFile", nullptr, "The report file %1 does not exist"},
+        BadFile{"TruncatedFile", [](const QByteArray& b) { return b.left(b.size() / 2); },
                 "The report file %1 is damaged or incomplete"},
-        BadFile{"a file cut inside its header", [](const QByteArray& b) { return b.left(12); },
+        BadFile{"CutInsideHeader", [](const QByteArray& b) { return b.left(12); },
                 "The report file %1 is damaged or incomplete"},
-        BadFile{"a damaged file", &flipOneByte, "The report file %1 is damaged or incomplete"},
-        BadFile{"a text file", [](const QByteArray&) { return QByteArray("Nota Fiscal 1\n"); },
+        BadFile{"DamagedFile", &flipOneByte, "The report file %1 is damaged or incomplete"},
+        BadFile{"TextFile", [](const QByteArray&) { return QByteArray("Nota Fiscal 1\n"); },
                 "%1 is not a report file"},
-        BadFile{"an empty file", [](const QByteArray&) { return QByteArray(); },
+        BadFile{"EmptyFile", [](const QByteArray&) { return QByteArray(); },
                 "%1 is not a report file"},
-        BadFile{"a newer file", &newerVersion,
-                "The report file %1 was written by a newer version of this program"}));
+        BadFile{"NewerFile", &newerVersion,
+                "The report file %1 was written by a newer version of this program"}),
+    [](const ::testing::TestParamInfo<BadFile>& info) {
+        return std::string(info.param.what);
+    });
 
 }  // namespace

@@ -127,6 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
     ItemCounts, Paging,
     ::testing::Values(PagingCase{38, {38}, 1}, PagingCase{39, {39, 0}, 2},
                       PagingCase{79, {39, 40}, 2}, PagingCase{80, {39, 41, 0}, 3},
-                      PagingCase{81, {39, 41, 1}, 3}));
+                      PagingCase{81, {39, 41, 1}, 3}),
+    [](const ::testing::TestParamInfo<PagingCase>& info) {
+        return std::to_string(info.param.items) + "Items";
+    });
 
 }  // namespace
