@@ -230,4 +230,17 @@ TEST(NfadminProgram, ExitStatusAndMessages) {
         EXPECT_TRUE(err.contains(c.err)) << err.toStdString();
     }
     EXPECT_TRUE(QFile::exists(temp.root() + "/segunda/database.sqlite3"));
+
+    // A malformed engine configuration: the initialisation message, then what is wrong.
+    QFile config(temp.configPath());
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    config.write("[Drives]\nC=" + temp.root().toUtf8() + "\nnonsense\n");
+    config.close();
+    QProcess program;
+    program.start(NFADMIN_PROGRAM, {"where"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(err.contains("initialize the database engine (error $2109)")) << err.toStdString();
+    EXPECT_TRUE(err.contains(temp.configPath() + ", line 3")) << err.toStdString();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "admin.h"
+#include "engine/engine_error.h"
 #include "report_command.h"
 
 namespace {
@@ -80,6 +81,12 @@ int run(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const engine::EngineError& error) {
+        // The initialisation message keeps its detail apart: the tool shows it too.
+        const std::string message = error.what();
+        std::cerr << "nfadmin: " << message << '\n';
+        for (const std::string& text : error.texts())
+            if (message.find(text) == std::string::npos) std::cerr << "  " << text << '\n';
     } catch (const std::exception& error) {
         std::cerr << "nfadmin: " << error.what() << '\n';
     } catch (...) {
