@@ -20,9 +20,12 @@ void bringInside(QScrollBar* bar, int start, int end, int visibleStart, int visi
 FrameScrollBox::FrameScrollBox(QSize scrollRange, QWidget* parent) : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
+    // The ranges are how far the bars scroll; where the visible part is larger than a range
+    // the content grows to it, so a control reaching past the range is not cut off.
     auto* content = new QWidget;
-    content->setFixedSize(scrollRange);
+    content->setMinimumSize(scrollRange);
     setWidget(content);
+    setWidgetResizable(true);
 }
 
 void FrameScrollBox::scrollIntoView(QWidget* child) {

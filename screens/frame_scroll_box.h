@@ -1,6 +1,7 @@
 #pragma once
-// The frame's scroll box: a borderless scroll area over a content widget of fixed size (the
-// screen's scroll ranges) whose scroll bars show only when a range exceeds the visible part.
+// The frame's scroll box: a borderless scroll area over a content widget as large as the
+// screen's scroll ranges, or as the visible part where that is larger; a scroll bar shows only
+// when its range exceeds the visible part.
 // A control inside that takes the focus is scrolled wholly into view with 6 pixels to spare
 // around it, whether the focus came by Tab, by the mouse or from the data set.
 
