@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "bevel_panel.h"
@@ -59,7 +60,11 @@ TEST_F(InvoicingTest, InvoiceScreenIsLaidOutAsDesigned) {
     EXPECT_EQ(frame.panel2()->geometry(), QRect(0, 41, 386, 176));
     EXPECT_EQ(frame.panel2()->caption(), "Panel2");
     EXPECT_EQ(frame.scrollBox()->geometry(), QRect(6, 6, 374, 164));
-    EXPECT_EQ(frame.scrollContent()->size(), QSize(326, 160));
+    EXPECT_EQ(frame.scrollContent()->minimumSize(), QSize(326, 160));
+    // The box is larger than its ranges: no scroll bar, and Button1 shows whole.
+    EXPECT_FALSE(frame.scrollBox()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(frame.scrollBox()->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(frame.scrollContent()->rect().contains(screen.Button1->geometry()));
     EXPECT_EQ(frame.panel3()->geometry(), QRect(0, 217, 386, 165));
     EXPECT_EQ(frame.panel3()->caption(), "Panel3");
 
