@@ -9,7 +9,7 @@ void DataSetRows::first() { dataSet_.first(); }
 
 void DataSetRows::next() { dataSet_.next(); }
 
-bool DataSetRows::eof() const { return dataSet_.eof() || dataSet_.isEmpty(); }
+bool DataSetRows::eof() const { return dataSet_.eof(); }
 
 int DataSetRows::fieldIndex(const QString& name) const {
     const Field* wanted = dataSet_.findField(name);

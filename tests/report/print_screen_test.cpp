@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "invoice_database.h"
 #include "preview_window.h"
@@ -12,6 +13,7 @@
 #include "relatorio.h"
 #include "report.h"
 #include "report_query.h"
+#include "show_modal.h"
 
 using namespace report_testing;
 
@@ -114,6 +116,17 @@ TEST_F(PrintScreenTest, PreviewsTheInvoiceTypedWithBlanksSignAndZeros) {
         EXPECT_TRUE(texts.contains(description)) << description;
     EXPECT_EQ(pages.pages[0].countBands(report::BandKind::Detail), 3);
     EXPECT_EQ(texts.back(), "R$ 20,00");
+}
+
+// Shown modally from the main menu, the print screen still lets its preview be used.
+TEST_F(PrintScreenTest, ThePreviewOfAModalPrintScreenTakesInput) {
+    QTimer::singleShot(0, [this] {
+        QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+        form.close();
+    });
+    showModal(&form);
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(form.Query1->sql(), report::requestStatement("1"));
 }
 
 TEST_F(PrintScreenTest, AnInvoiceWithoutItemsGivesTheEmptyReport) {
