@@ -5,6 +5,7 @@
 // paper's top-left corner.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "report_layout.h"

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "page_painter.h"
 

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "event_guard.h"
 #include "page_view.h"

@@ -1,6 +1,7 @@
 #include "text_metrics.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 namespace report {

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "invoice_layout.h"
 #include "invoice_rows.h"
@@ -98,6 +99,20 @@ TEST_F(PreviewTest, AFailedLoadKeepsThePagesAndAGoodOneReplacesThem) {
         EXPECT_EQ(window.statusText(), "Page 1 of 3");
         window.action("Close")->trigger();
     });
+}
+
+// Events run between rows: closing the window while pages are produced ends the run there.
+TEST_F(PreviewTest, ClosingTheWindowWhileProducingStopsTheRun) {
+    int ready = 0;
+    QObject::connect(&invoice, &Report::previewReady, [&] { ++ready; });
+    QTimer::singleShot(0, [this] {
+        ASSERT_NE(invoice.openPreview(), nullptr);
+        EXPECT_TRUE(invoice.openPreview()->producing());
+        invoice.openPreview()->close();
+    });
+    invoice.preview();
+    EXPECT_EQ(ready, 0);
+    EXPECT_EQ(invoice.openPreview(), nullptr);
 }
 
 QString pdfText(const QString& path) {
