@@ -16,6 +16,23 @@ constexpr int navigatorPanelHeight = 41;
 constexpr QRect navigatorGeometry(8, 8, 240, 25);
 constexpr int fontPixelSize = 11;
 
+constexpr int narrowestStretch = 60;  // percent of the normal width
+
+// Sizes the label to its text; text wider than the width the positions were designed for is
+// drawn condensed to that width, so it does not run into the next field of its row.
+void fitLabel(QLabel* label, int designWidth) {
+    label->adjustSize();
+    if (designWidth <= 0 || label->width() <= designWidth) return;
+    QFont condensed = label->font();
+    // Widths round per glyph, so narrow a step further until the text fits.
+    for (int stretch = 100 * designWidth / label->width();
+         stretch >= narrowestStretch && label->width() > designWidth; --stretch) {
+        condensed.setStretch(stretch);
+        label->setFont(condensed);
+        label->adjustSize();
+    }
+}
+
 }  // namespace
 
 RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& layout)
@@ -68,7 +85,7 @@ void RecordFrame::buildFields(DataSource* master) {
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         label->setTextFormat(Qt::PlainText);
         label->move(placements[i].label);
-        label->adjustSize();
+        fitLabel(label, layout_.fields[i].labelWidth);
 
         auto* edit = new DBEdit(scrollContent());
         edit->setObjectName("Edit" + name);

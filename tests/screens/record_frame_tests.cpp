@@ -111,6 +111,7 @@ TEST(RecordFrame, PlacesEveryScreenExactlyAsDesigned) {
             EXPECT_EQ(label->objectName(), QStringLiteral("Label%1").arg(i + 1));
             EXPECT_EQ(label->text(), name);
             EXPECT_EQ(label->pos(), g.fields[i].label);
+            EXPECT_LE(label->width(), g.layout.fields[i].labelWidth);  // never into its neighbour
             EXPECT_EQ(label->buddy(), edit);
             EXPECT_EQ(edit->objectName(), "Edit" + name);
             EXPECT_EQ(edit->dataField(), name);
