@@ -9,6 +9,7 @@ namespace {
 // The outline of each picture on a 16 x 16 grid, filled with one colour.
 QPainterPath glyphShape(NavigatorButton button) {
     QPainterPath path;
+    path.setFillRule(Qt::WindingFill);  // overlapping parts (the plus) stay filled
     const auto triangle = [&path](QPoint a, QPoint b, QPoint c) {
         path.addPolygon(QPolygonF(QPolygon{a, b, c, a}));
     };
