@@ -35,7 +35,7 @@ struct Primitive {
     // Text only.
     Area clip;       // nothing outside is drawn
     QString text;
-    FontSpec font;
+    FontDef font;
     BoxAlignment alignment = BoxAlignment::Left;
     int line = 0;           // line number within its box
     Length textWidth = 0;   // measured width of the text

@@ -5,7 +5,7 @@ namespace report {
 namespace {
 
 BoxDef label(const char* name, const QString& caption, double left, double top, double width,
-             double height, BoxAlignment alignment, bool autoSize, FontSpec font = {}) {
+             double height, BoxAlignment alignment, bool autoSize, FontDef font = {}) {
     BoxDef box;
     box.name = QString::fromLatin1(name);
     box.kind = BoxKind::Label;
@@ -21,7 +21,7 @@ BoxDef label(const char* name, const QString& caption, double left, double top, 
 }
 
 BoxDef dataText(const char* name, const QString& field, double left, double top, double width,
-                double height, BoxAlignment alignment, bool autoSize, FontSpec font = {}) {
+                double height, BoxAlignment alignment, bool autoSize, FontDef font = {}) {
     BoxDef box = label(name, field, left, top, width, height, alignment, autoSize, std::move(font));
     box.kind = BoxKind::DataText;
     return box;

@@ -11,10 +11,10 @@
 
 namespace report {
 
-struct FontSpec {
+struct FontDef {
     QString family;
     double pointSize = 10;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontDef&) const = default;
 };
 
 enum class BoxKind {
@@ -31,7 +31,7 @@ struct BoxDef {
     QString text;  // label: caption; data text: field name; expression: its source text
     QStringList sumFactors;  // expression: the fields multiplied and summed per detail row
     Length left = 0, top = 0, width = 0, height = 0;
-    FontSpec font;  // empty family: the report's font
+    FontDef font;  // empty family: the report's font
     BoxAlignment alignment = BoxAlignment::Left;
     bool autoSize = false;  // takes the width of its text on one line instead of wrapping
 };
@@ -51,7 +51,7 @@ struct ReportLayout {
     Length paperWidth = mm(215.9);
     Length paperHeight = mm(279.4);
     Length topMargin = mm(10), bottomMargin = mm(10), leftMargin = mm(10), rightMargin = mm(10);
-    FontSpec font{"Arial", 10};
+    FontDef font{"Arial", 10};
     bool printIfEmpty = true;
     QString title;  // the preview window's caption
     std::vector<BandDef> bands;  // at most one of each kind

@@ -188,7 +188,7 @@ QString ReportProducer::boxText(const BoxRun& box, bool withRow) const {
 void ReportProducer::placeBox(const BoxRun& box, const QString& text, const Area& bandArea,
                               int bandIndex) {
     const BoxDef& def = *box.def;
-    const FontSpec& font = def.font.family.isEmpty() ? layout_.font : def.font;
+    const FontDef& font = def.font.family.isEmpty() ? layout_.font : def.font;
     const Length left = bandArea.left + def.left;
     const Length top = bandArea.top + def.top;
 

@@ -6,21 +6,21 @@
 
 namespace report {
 
-QFont reportFont(const FontSpec& spec) {
-    QFont font(spec.family);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointsToLength(spec.pointSize)))));
+QFont reportFont(const FontDef& def) {
+    QFont font(def.family);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pointsToLength(def.pointSize)))));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
 }
 
-Length textWidth(const FontSpec& font, const QString& text) {
+Length textWidth(const FontDef& font, const QString& text) {
     if (text.isEmpty()) return 0;
     QFontMetricsF metrics(reportFont(font));
     return static_cast<Length>(std::ceil(metrics.horizontalAdvance(text)));
 }
 
-Length lineHeight(const FontSpec& font) {
+Length lineHeight(const FontDef& font) {
     QFontMetricsF metrics(reportFont(font));
     return static_cast<Length>(std::ceil(metrics.height()));
 }
@@ -32,7 +32,7 @@ QString singleLine(const QString& text) {
     return line;
 }
 
-QStringList wrapAtBlanks(const FontSpec& font, const QString& text, Length width) {
+QStringList wrapAtBlanks(const FontDef& font, const QString& text, Length width) {
     QFontMetricsF metrics(reportFont(font));
     QStringList lines;
     QString normalized = text;
