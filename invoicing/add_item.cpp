@@ -69,16 +69,19 @@ void TForm4::DBGrid1DblClick() { adicionar_item(numero_nota); }
 
 void TForm4::BitBtn1Click() { adicionar_item(numero_nota); }
 
-// The invoice number is pasted into the statement unquoted: anything but a plain number
-// literal could change what the statement does, so it writes nothing. The engine's refusal
-// of a second statement stands behind this.
+// The values are pasted into the statement unquoted: anything but a plain number literal
+// could change what the statement does, so it writes nothing. With no product there is no
+// item to write either. The engine's refusal of a second statement stands behind this.
 bool TForm4::adicionar_item(const QString& invoiceNumber) {
     bool written = false;
     try {
-        if (!itemstatement::isPlainNumberLiteral(invoiceNumber)) return false;
+        const QString product = currentProduct();
+        if (!itemstatement::isPlainNumberLiteral(invoiceNumber) ||
+            !itemstatement::isPlainNumberLiteral(product))
+            return false;
         Query2->clearSql();
         const QStringList lines = itemstatement::insertLines(
-            invoiceNumber, currentProduct(), QString::number(SpinEdit1->value()));
+            invoiceNumber, product, QString::number(SpinEdit1->value()));
         for (const QString& line : lines) Query2->addSql(line);
         Query2->execSQL();
         written = true;

@@ -29,7 +29,8 @@ public:
 
     void DBGrid1DblClick();
     // Writes one item for `invoiceNumber` with the current product and the spin edit's value.
-    // Returns whether the row was written; nothing is reported when it was not.
+    // Returns whether the row was written; nothing is reported when it was not, as when the
+    // number is not a plain number or there is no product.
     bool adicionar_item(const QString& invoiceNumber);
     void BitBtn1Click();
 

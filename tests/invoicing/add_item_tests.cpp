@@ -185,6 +185,24 @@ TEST_F(InvoicingTest, OnlyAPlainNumberIsWrittenAsTheInvoiceNumber) {
               QStringList({"-3", "4", "1.5", "2000"}));
 }
 
+// A product key is pasted unquoted as well: one that is not a number writes nothing. (A plain
+// integer column, which the list accepts, can hold text.)
+TEST_F(InvoicingTest, AProductKeyThatIsNotANumberWritesNothing) {
+    database.exec("drop table produto");
+    database.exec("create table produto (Id_Produto INTEGER, Produto CHAR(30), Descricao CHAR(60), "
+                  "Valor MONEY, Obs CHAR(100), Status NUMBER)");
+    database.exec("insert into produto (Id_Produto, Produto) values "
+                  "('7 * 100', 'A'), (5, 'B')");
+    bool firstWritten = true;
+    EXPECT_TRUE(handOver([&] {
+        firstWritten = dialog.adicionar_item(dialog.numero_nota);
+        QTest::keyClick(dialog.DBGrid1, Qt::Key_Down);
+        clickAdd();
+    }));
+    EXPECT_FALSE(firstWritten);
+    EXPECT_EQ(items(), QStringList{"1|12|5|0|NULL"});
+}
+
 // With a comma as decimal separator an invoice numbered one and a half is shown, and handed
 // over, as "1,5": no item can be written for it.
 TEST_F(InvoicingTest, ANumberWithADecimalCommaWritesNothing) {
