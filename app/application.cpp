@@ -2,23 +2,11 @@
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QFont>
 
 #include "locale_settings.h"
 #include "principal.h"
+#include "screen_font.h"
 #include "startup.h"
-
-namespace {
-
-// The screens' font: the system sans-serif font at 11 pixels, the layout staying in pixels.
-QFont screenFont() {
-    QFont font(QStringLiteral("sans-serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
-}  // namespace
 
 QString applicationTitle(const QString& programPath) {
     const QString name = QFileInfo(programPath).fileName();

@@ -8,6 +8,7 @@
 #include "item_statement.h"
 #include "push_button.h"
 #include "query.h"
+#include "screen_font.h"
 #include "spin_edit.h"
 
 TForm4* Form4 = nullptr;
@@ -16,7 +17,6 @@ namespace {
 
 constexpr QPoint kDesignedPlace(306, 185);
 constexpr QSize kClientSize(492, 413);
-constexpr int kFontPixelSize = 11;
 
 // The product list shows whole rows and cannot be typed into.
 constexpr GridOptions kProductListOptions =
@@ -35,9 +35,7 @@ TForm4::TForm4(QWidget* parent)
       SpinEdit1(new SpinEdit(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(invoicingtexts::addItemCaption);
-    QFont font = this->font();
-    font.setPixelSize(kFontPixelSize);
-    setFont(font);
+    setFont(screenFont());
     move(kDesignedPlace);
     resize(kClientSize);
 

@@ -8,6 +8,7 @@
 
 #include "data_set.h"
 #include "data_source.h"
+#include "screen_font.h"
 #include "event_guard.h"
 #include "grid_cell_editor.h"
 #include "grid_painter.h"
@@ -19,16 +20,9 @@ constexpr int scrollTop = 0;
 constexpr int scrollMiddle = 2;
 constexpr int scrollBottom = 4;
 
-QFont standardTitleFont() {
-    QFont font(QStringLiteral("sans-serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 }  // namespace
 
-DBGrid::DBGrid(QWidget* parent) : QAbstractScrollArea(parent), titleFont_(standardTitleFont()) {
+DBGrid::DBGrid(QWidget* parent) : QAbstractScrollArea(parent), titleFont_(screenFont()) {
     setFocusPolicy(Qt::StrongFocus);
     setBorderStyle(BorderStyle::Single);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -9,12 +9,12 @@
 #include "db_navigator.h"
 #include "frame_scroll_box.h"
 #include "frame_texts.h"
+#include "screen_font.h"
 
 namespace {
 
 constexpr int navigatorPanelHeight = 41;
 constexpr QRect navigatorGeometry(8, 8, 240, 25);
-constexpr int fontPixelSize = 11;
 
 constexpr int narrowestStretch = 60;  // percent of the normal width
 
@@ -38,9 +38,7 @@ void fitLabel(QLabel* label, int designWidth) {
 RecordFrame::RecordFrame(QWidget* form, DataSource* master, const FrameLayout& layout)
     : QObject(form), form_(form), layout_(layout) {
     setObjectName("RecordFrame");
-    QFont font = form_->font();
-    font.setPixelSize(fontPixelSize);
-    form_->setFont(font);
+    form_->setFont(screenFont());
 
     panel1_ = new BevelPanel(BevelPanel::Kind::Raised, form_);
     panel1_->setObjectName("Panel1");

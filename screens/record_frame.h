@@ -9,7 +9,7 @@
 // the last panel takes the rest), scrolls an edit that takes the focus into view with 6 pixels
 // to spare, and leaves the focus on Panel1 until the user tabs into the edits (Tab visits the
 // edits in field order, then any further scroll-box controls, then the grid). It also gives
-// the window the screens' font: the system's sans-serif at 11 pixels.
+// the window the screens' font (screen_font.h).
 //
 //   // in a screen's constructor, with Table1/DataSource1 and Table2/DataSource2 set up:
 //   resize(373, 315);
