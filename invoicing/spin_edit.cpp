@@ -8,23 +8,13 @@
 #include <limits>
 
 #include "locale_settings.h"
+#include "typing_key.h"
 
 namespace {
 
 // The value of text that does not read as a whole number: the lower bound, which with no
 // bounds set is 0.
 constexpr std::int32_t kFallbackValue = 0;
-
-// A key that puts printable text into the box, as opposed to a shortcut or a movement.
-bool isTyping(const QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty()) return false;
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    for (QChar c : text)
-        if (!c.isPrint()) return false;
-    return true;
-}
 
 int digitValue(QChar c, int base) {
     int value = -1;
@@ -112,7 +102,7 @@ void SpinEdit::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    if (isTyping(event) && !acceptsTyped(event->text())) {
+    if (isTypingKey(event) && !acceptsTyped(event->text())) {
         QApplication::beep();
         event->accept();
         return;

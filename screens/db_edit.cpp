@@ -10,6 +10,7 @@
 #include "data_source.h"
 #include "event_guard.h"
 #include "field.h"
+#include "typing_key.h"
 
 namespace {
 
@@ -26,17 +27,6 @@ bool isEditingKey(QKeyEvent* event) {
     for (auto key : editing)
         if (event->matches(key)) return true;
     return false;
-}
-
-// A key that types its text (not a shortcut).
-bool isTyping(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty()) return false;
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    for (QChar c : text)
-        if (!c.isPrint()) return false;
-    return true;
 }
 
 }  // namespace
@@ -165,7 +155,7 @@ void DBEdit::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         }
-        const bool typing = isTyping(event);
+        const bool typing = isTypingKey(event);
         if (typing && refuses(event->text())) {
             QApplication::beep();
             event->accept();
