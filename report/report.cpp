@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -143,6 +145,10 @@ void Report::preview(QWidget* parentWindow) {
     } forget{this};
 
     window->setWindowTitle(layout_.title);
+    // The screen's whole work area first, so the window is full size even where no window
+    // manager honours the maximized state.
+    if (QScreen* screen = parentWindow ? parentWindow->screen() : QGuiApplication::primaryScreen())
+        window->setGeometry(screen->availableGeometry());
     window->showMaximized();
     {
         RunGuard guard(*this);
