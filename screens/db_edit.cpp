@@ -194,11 +194,19 @@ void DBEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);  // selects the whole text when entered from the keyboard
 }
 
+namespace {
+// The edit taking the focus back after a failed write. An edit it takes the focus from keeps
+// its text unwritten for now: a second failure there would take the focus back in turn, and
+// two edits would hand failures to each other without end.
+const DBEdit* reclaiming = nullptr;
+}  // namespace
+
 void DBEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Another window or a popup taking the focus is not leaving the edit.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
+    if (reclaiming && reclaiming != this) return;
     leave();
 }
 
@@ -218,7 +226,9 @@ void DBEdit::leave() {
 void DBEdit::takeFocusBackAfter(std::exception_ptr failure) {
     QTimer::singleShot(0, this, [this, failure] {
         guarded([&] {
+            reclaiming = this;
             setFocus(Qt::OtherFocusReason);
+            reclaiming = nullptr;
             selectAll();
             std::rethrow_exception(failure);
         });

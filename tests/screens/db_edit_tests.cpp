@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -264,4 +265,43 @@ TEST(DBEdit, PasteFromTheContextMenuEntersEditing) {
     EXPECT_EQ(screen.table().state(), DataSet::State::Edit);
     screen.click(B::Post);
     EXPECT_EQ(screen.stored("Produto"), QStringList({"Colado"}));
+}
+
+// Two edits holding text that cannot be written: going from one to the other reports the one
+// left and returns to it, once, instead of the two taking the focus from each other forever.
+TEST(DBEdit, TwoUnwritableEditsReportOneFailureAtATime) {
+    TempDatabase database;
+    FrameScreen screen(database);
+    screen.addProducts(1);
+    screen.open();
+    DBEdit* status = screen.edit("Status");
+    DBEdit* valor = screen.edit("Valor");
+    QGuiApplication::clipboard()->setText("abc");
+    screen.focus("Status");
+    QTest::keySequence(status, QKeySequence::Paste);
+    // Another window takes the focus while the focus of the screen moves on to Valor.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    valor->setFocus();
+    screen.show();
+    ASSERT_EQ(QApplication::focusWidget(), valor);
+    QTest::keySequence(valor, QKeySequence::Paste);
+
+    QStringList seen;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || seen.size() > 5) return;
+        seen << box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    answerer.start(10);
+    QTest::mouseClick(status, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty(); }));
+    QTest::qWait(200);
+    EXPECT_EQ(seen, QStringList{"'abc1.50' is not a valid floating point value for field 'Valor'"});
+    EXPECT_EQ(QApplication::focusWidget(), valor);
+    EXPECT_EQ(status->text(), "abc");  // still to be written
 }
